@@ -43,9 +43,22 @@ class CheckListBox : public Control {
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+  void MeasureItems(HFONT font);
+  void Draw(const DRAWITEMSTRUCT& item) const;
+  // The left strip of an item that holds its tick box and reacts to clicks.
+  int TickColumnWidth() const;
+  RECT TickBoxRect(const RECT& item) const;
+  // The item whose tick column holds the point, or -1.
+  int TickColumnItemAt(int x, int y) const;
+  void OnChar(unsigned char key);
+  int FindByPrefix(const Text& prefix) const;
+  void NotifyUserSelect();
+
   WNDPROC originalProc_ = nullptr;
   Text search_;
   DWORD lastSearchKey_ = 0;
+  int tickSize_ = 13;
+  int itemHeight_ = 16;
 };
 
 }  // namespace kelmarin::win32
