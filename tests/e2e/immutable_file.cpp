@@ -1,0 +1,64 @@
+#include "e2e/immutable_file.h"
+
+#include <windows.h>
+
+#include "e2e/kelmarin_session.h"
+
+namespace kelmarin::e2e {
+
+namespace {
+
+Text UnixPathOf(const Text& path) {
+  using UnixFileName = char*(CDECL*)(const WCHAR*);
+  auto unixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  if (unixFileName == nullptr) return {};
+  WCHAR wide[MAX_PATH];
+  if (!MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH)) return {};
+  char* unixPath = unixFileName(wide);
+  if (unixPath == nullptr) return {};
+  Text result(unixPath);
+  HeapFree(GetProcessHeap(), 0, unixPath);
+  return result;
+}
+
+bool CanOpenForWriting(const Text& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
+}  // namespace
+
+ImmutableFile::ImmutableFile(const Text& path) : path_(path), unixPath_(UnixPathOf(path)) {
+  SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);
+  if (!unixPath_.empty()) Chattr("+i");
+  refuses_ = PollUntil([&] { return !CanOpenForWriting(path_); }, 5000);
+}
+
+ImmutableFile::~ImmutableFile() {
+  if (!unixPath_.empty()) {
+    Chattr("-i");
+    PollUntil([&] { return CanOpenForWriting(path_); }, 5000);
+  }
+  SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Wine starts a Linux program without a process handle to wait for, so the
+// caller waits for its effect instead.
+void ImmutableFile::Chattr(const char* flag) const {
+  Text commandLine = Text("Z:\\usr\\bin\\chattr ") + flag + " \"" + unixPath_ + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                     &startup, &started)) {
+    CloseHandle(started.hProcess);
+    CloseHandle(started.hThread);
+  }
+}
+
+}  // namespace kelmarin::e2e
