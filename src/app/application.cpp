@@ -145,7 +145,7 @@ void Application::EndSession(bool ending) {
   ExitProcess(0);
 }
 
-bool Application::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+bool Application::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
   switch (message) {
     case WM_SYSCOMMAND:
       switch (wParam & 0xFFF0) {
@@ -181,7 +181,6 @@ bool Application::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
       }
       return false;
     default:
-      (void)lParam;
       return false;
   }
 }

@@ -13,6 +13,10 @@ namespace {
 
 constexpr int kFirstControlId = 100;
 constexpr COLORREF kHeadingColour = RGB(255, 0, 0);
+// A label sized to its text gets a few pixels more than the text measures:
+// the themed static control draws a little wider, and would otherwise cut
+// off the last character.
+constexpr int kAutoSizeSlack = 3;
 
 bool Is(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
 
@@ -174,7 +178,7 @@ void TForm1::CreateControl(Item& item, int id) {
       if (heading) label->SetTextColor(kHeadingColour);
       if (design.options & kAutoSize) {
         SIZE extent = label->TextExtent();
-        item.bounds.width = extent.cx;
+        item.bounds.width = extent.cx + Scale(kAutoSizeSlack);
         item.bounds.height = extent.cy;
         win32::PlaceWindow(label->Handle(), ToRect(item.bounds));
       }

@@ -20,11 +20,6 @@ void RegisterOnce() {
   RegisterClassA(&windowClass);
   registered = true;
 }
-
-// Hands the creating wrapper to the window procedure through lpCreateParams.
-struct CreateParams {
-  Container* container;
-};
 }  // namespace
 
 Container::~Container() { Destroy(); }
