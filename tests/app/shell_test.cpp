@@ -117,6 +117,30 @@ TEST_F(FormTest, ShowRequestsOfTheStartOverrideTheStateOfTheWindow) {
   EXPECT_EQ(form->State(), WindowState::Normal);
 }
 
+TEST_F(FormTest, TheWindowStateFromTheSettingsFileTakesEffectAtTheFirstShow) {
+  struct Case {
+    unsigned char stateByte;
+    bool shown;
+    bool zoomed;
+  } cases[] = {{1, false, false}, {2, true, true}, {7, true, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(int{c.stateByte});
+    Bytes record(584, 0);
+    record[564] = 255;
+    record[566] = c.stateByte;
+    const int bounds[] = {136, 111, 375, 544};  // left, top, height, width
+    for (int i = 0; i < 4; ++i) {
+      for (int b = 0; b < 4; ++b) record[568 + 4 * i + b] = (bounds[i] >> (8 * b)) & 0xFF;
+    }
+    storage.files[kSettingsPath] = record;
+    Start();
+    EXPECT_EQ(IsWindowVisible(Form()) != FALSE, c.shown);
+    EXPECT_EQ(IsIconic(app->Handle()) != FALSE, !c.shown);
+    EXPECT_EQ(IsZoomed(Form()) != FALSE, c.zoomed);
+    Stop();
+  }
+}
+
 TEST_F(FormTest, MinimisingHidesTheWindowAndKeepsItsState) {
   Start(SW_SHOWMAXIMIZED);
   // The taskbar button is the application window's, with its title.
