@@ -245,15 +245,15 @@ bool CheckListBox::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESU
 
 LRESULT CALLBACK CheckListBox::SubclassProc(HWND hwnd, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
+  // Only Create puts this procedure on a window, and only on a CheckListBox.
+  auto* list = static_cast<CheckListBox*>(Control::FromHandle(hwnd));
+  if (list && message != WM_NCDESTROY) return list->HandleMessage(message, wParam, lParam);
+  // The window is going, or has outlived its wrapper: the list's own
+  // procedure, kept with the window, takes over.
   auto original = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kOriginalProcProperty));
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
     RemovePropA(hwnd, kOriginalProcProperty);
-    return CallWindowProcA(original, hwnd, message, wParam, lParam);
-  }
-  // Only Create puts this procedure on a window, and only on a CheckListBox.
-  if (auto* list = static_cast<CheckListBox*>(Control::FromHandle(hwnd))) {
-    return list->HandleMessage(message, wParam, lParam);
   }
   return CallWindowProcA(original, hwnd, message, wParam, lParam);
 }
