@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "locate.h"
+#include "support/stand_in.h"
 
 namespace kelmarin::bench {
 namespace {
@@ -151,7 +151,7 @@ std::vector<Import> Imports(const PeImage& image) {
 }
 
 int Run() {
-  const Text program = FindAbove("Kelmarin.exe");
+  const Text program = test_support::FindAbove("Kelmarin.exe");
   const PeImage image(ReadWhole(program));
   if (program.empty() || !image.Valid()) {
     std::printf("size: Kelmarin.exe not found or not a 32-bit PE file\n");

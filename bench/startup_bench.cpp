@@ -8,13 +8,15 @@
 #include <vector>
 
 #include "support/stand_in.h"
-#include "locate.h"
 #include "timing.h"
 
 namespace kelmarin::bench {
 namespace {
 
+using test_support::FindAbove;
 using test_support::TempFolder;
+
+Text FolderOf(const Text& path) { return path.substr(0, path.find_last_of('\\')); }
 
 constexpr int kRounds = 7;
 constexpr DWORD kShowTimeoutMs = 30000;
@@ -47,7 +49,7 @@ double TimeToWindow(Launch& launch) {
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&start);
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      ParentOf(launch.program).c_str(), &startup, &started)) {
+                      FolderOf(launch.program).c_str(), &startup, &started)) {
     ++launch.failures;
     return 0;
   }

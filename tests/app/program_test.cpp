@@ -20,18 +20,7 @@ using win32::UniqueHandle;
 const char kCaption[] = "Архивация БД 1С:Предприятие v7.7";
 
 // Kelmarin.exe in the folder of this test program or the nearest one above.
-Text ProgramPath() {
-  char module[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, module, MAX_PATH);
-  Text folder = module;
-  while (true) {
-    size_t slash = folder.find_last_of('\\');
-    if (slash == Text::npos) return Text();
-    folder.erase(slash);
-    Text candidate = folder + "\\Kelmarin.exe";
-    if (GetFileAttributesA(candidate.c_str()) != INVALID_FILE_ATTRIBUTES) return candidate;
-  }
-}
+Text ProgramPath() { return test_support::FindAbove("Kelmarin.exe"); }
 
 struct Windows {
   HWND form = nullptr;

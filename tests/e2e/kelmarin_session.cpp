@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/form1_design.h"
+#include "support/stand_in.h"
 
 namespace kelmarin::e2e {
 
@@ -11,28 +12,6 @@ namespace {
 constexpr char kExeName[] = "Kelmarin.exe";
 constexpr int kFirstControlId = 100;
 constexpr UINT kCodePage = 1251;
-
-Text ParentOf(const Text& path) {
-  size_t slash = path.find_last_of('\\');
-  return slash == Text::npos ? Text() : path.substr(0, slash);
-}
-
-bool IsFile(const Text& path) {
-  DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// Kelmarin.exe is built at the top of the build tree, above this program.
-Text BuiltExePath() {
-  char module[MAX_PATH];
-  DWORD length = GetModuleFileNameA(nullptr, module, sizeof module);
-  for (Text folder = ParentOf(Text(module, length)); !folder.empty();
-       folder = ParentOf(folder)) {
-    Text candidate = folder + "\\" + kExeName;
-    if (IsFile(candidate)) return candidate;
-  }
-  return {};
-}
 
 // Sent with a time limit: a program that hangs must fail the test, not
 // stop it. A message that times out answers -1.
@@ -128,7 +107,7 @@ Text BoxText(HWND box) {
 std::string Utf8(const Text& text) { return Narrow(Wide(text), CP_UTF8); }
 
 KelmarinSession::KelmarinSession(const Text& folder) {
-  Text built = BuiltExePath();
+  Text built = test_support::FindAbove(kExeName);
   exePath_ = folder + "\\" + kExeName;
   if (built.empty() || !CopyFileA(built.c_str(), exePath_.c_str(), FALSE)) return;
   STARTUPINFOA startup{};

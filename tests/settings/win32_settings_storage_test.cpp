@@ -8,6 +8,7 @@
 
 #include "platform/errors.h"
 #include "platform/win32/handle.h"
+#include "support/read_only_file.h"
 
 namespace kelmarin::win32 {
 namespace {
@@ -58,77 +59,6 @@ void ExpectFileMessage(const Text& message, const Text& what, const Text& path) 
   EXPECT_EQ(message.substr(0, start.size()), start) << message;
   EXPECT_GT(message.size(), start.size()) << message;
 }
-
-Text UnixPathOf(const Text& path) {
-  using UnixFileName = char*(CDECL*)(const WCHAR*);
-  auto unixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-  if (unixFileName == nullptr) return {};
-  WCHAR wide[MAX_PATH];
-  if (!MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH)) return {};
-  char* unixPath = unixFileName(wide);
-  if (unixPath == nullptr) return {};
-  Text result(unixPath);
-  HeapFree(GetProcessHeap(), 0, unixPath);
-  return result;
-}
-
-bool CanOpenForWriting(const Text& path) {
-  UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, 0, nullptr));
-  return file.Valid();
-}
-
-// Wine starts a Linux program without a process handle to wait for, so the
-// caller waits for its effect instead.
-void StartLinuxProgram(Text commandLine) {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                     &startup, &process)) {
-    UniqueHandle processHandle(process.hProcess);
-    UniqueHandle threadHandle(process.hThread);
-  }
-}
-
-template <class Condition>
-bool WaitUntil(Condition condition) {
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    if (condition()) return true;
-    Sleep(50);
-  }
-  return false;
-}
-
-// Wine run by root writes over a read-only file all the same; the Linux
-// immutable flag makes the file refuse as it would on Windows. Cleared again
-// when the test ends, also when it fails.
-class ImmutableFlag {
- public:
-  explicit ImmutableFlag(const Text& path) : path_(path), unixPath_(UnixPathOf(path)) {
-    if (unixPath_.empty()) return;
-    Chattr("+i");
-    set_ = WaitUntil([&] { return !CanOpenForWriting(path_); });
-  }
-  ~ImmutableFlag() {
-    if (!set_) return;
-    Chattr("-i");
-    WaitUntil([&] { return CanOpenForWriting(path_); });
-  }
-  ImmutableFlag(const ImmutableFlag&) = delete;
-  ImmutableFlag& operator=(const ImmutableFlag&) = delete;
-
- private:
-  void Chattr(const char* flag) {
-    StartLinuxProgram(Text("Z:\\usr\\bin\\chattr ") + flag + " \"" + unixPath_ + "\"");
-  }
-
-  Text path_;
-  Text unixPath_;
-  bool set_ = false;
-};
 
 class Win32SettingsStorageTest : public testing::Test {
  protected:
@@ -218,9 +148,13 @@ TEST_F(Win32SettingsStorageTest, AReadOnlyHiddenOrSystemFileIsReadButNotReplaced
     RemoveSettingsFile();
     Bytes earlier = Pattern(584, 7);
     PutFile(path_, earlier);
-    ASSERT_TRUE(SetFileAttributesA(path_.c_str(), c.attribute));
-    std::optional<ImmutableFlag> immutable;
-    if (c.attribute == FILE_ATTRIBUTE_READONLY) immutable.emplace(path_);
+    std::optional<test_support::ReadOnlyFile> readOnly;
+    if (c.attribute == FILE_ATTRIBUTE_READONLY) {
+      readOnly.emplace(path_);
+      ASSERT_TRUE(readOnly->Refuses());
+    } else {
+      ASSERT_TRUE(SetFileAttributesA(path_.c_str(), c.attribute));
+    }
 
     EXPECT_EQ(storage_.ReadExclusive(path_, 584), earlier);
     ExpectFileMessage(

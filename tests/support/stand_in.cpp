@@ -42,16 +42,17 @@ void RemoveTree(const Text& folder) {
 
 }  // namespace
 
-Text StandInPath() {
+Text FindAbove(const char* name) {
   char module[MAX_PATH];
   DWORD length = GetModuleFileNameA(nullptr, module, sizeof module);
-  Text start = ParentOf(Text(module, length));
-  for (Text folder = start; !folder.empty(); folder = ParentOf(folder)) {
-    Text candidate = folder + "\\" + kStandInName;
+  for (Text folder = ParentOf(Text(module, length)); !folder.empty(); folder = ParentOf(folder)) {
+    Text candidate = folder + "\\" + name;
     if (IsFile(candidate)) return candidate;
   }
-  return start + "\\" + kStandInName;
+  return Text();
 }
+
+Text StandInPath() { return FindAbove(kStandInName); }
 
 std::vector<Text> ReadLogLines(const Text& logPath) {
   std::vector<Text> lines;

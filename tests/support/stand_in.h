@@ -13,8 +13,12 @@ inline constexpr char kLogVariable[] = "KELMARIN_STANDIN_LOG";
 inline constexpr char kExitVariable[] = "KELMARIN_STANDIN_EXIT";
 inline constexpr char kSleepVariable[] = "KELMARIN_STANDIN_SLEEP_MS";
 
-// The Windows path of stand_in_archiver.exe, found in the folder of the
-// running test program or the nearest folder above it that holds one.
+// The Windows path of a file built into the build tree (Kelmarin.exe, the
+// stand-in): in the folder of the running program or the nearest folder
+// above it that holds one; empty when there is none.
+Text FindAbove(const char* name);
+
+// The Windows path of stand_in_archiver.exe, found as FindAbove finds it.
 Text StandInPath();
 
 // The command lines the stand-in logged, one per call, oldest first; empty

@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <map>
-
+#include "archiving/fake_run_window.h"
 #include "platform/win32/win32_system.h"
 #include "support/stand_in.h"
 
@@ -34,37 +33,6 @@ class QuietSystem : public Win32System {
   std::vector<Message> messages;
 };
 
-// The main window as the run sees it: fields and a list of ticked items.
-class FormStandIn : public RunWindow {
- public:
-  struct Item {
-    Text text;
-    bool ticked;
-  };
-
-  Text FieldText(Field field) override { return fields[field]; }
-  void SetFieldText(Field field, const Text& text) override { fields[field] = text; }
-  int MethodIndex() override { return 3; }
-  bool DateFolderTicked() override { return false; }
-  int ItemCount() override { return static_cast<int>(items.size()); }
-  bool ItemTicked(int index) override { return items[index].ticked; }
-  void UntickItem(int index) override { items[index].ticked = false; }
-  Text ItemText(int index) override { return items[index].text; }
-  void SelectItem(int) override {}
-  void ListClick() override {}
-  void SetProgressLabelVisible(bool) override {}
-  void SetProgressVisible(bool) override {}
-  void SetProgressPosition(int) override {}
-  void SetProgressMax(int) override {}
-  void StepProgress() override {}
-  void DropStayOnTop() override {}
-  void ProcessWaitingMessages() override {}
-  WindowHandle Owner() override { return nullptr; }
-
-  std::map<Field, Text> fields;
-  std::vector<Item> items;
-};
-
 TEST(Win32ArchivingRun, TheArchiversExitCodesReachTheClosingReport) {
   struct Case {
     const char* exitCodes;
@@ -85,7 +53,8 @@ TEST(Win32ArchivingRun, TheArchiversExitCodesReachTheClosingReport) {
     ScopedEnvironment logVariable(test_support::kLogVariable, log);
     ScopedEnvironment exitVariable(test_support::kExitVariable, Text(c.exitCodes));
 
-    FormStandIn form;
+    CallLog windowCalls;
+    FakeRunWindow form(windowCalls);
     form.fields = {{Field::Edit1, archiver},
                    {Field::Edit2, ""},
                    {Field::Edit3, ""},

@@ -1,10 +1,8 @@
-#include "e2e/immutable_file.h"
+#include "support/read_only_file.h"
 
 #include <windows.h>
 
-#include "e2e/kelmarin_session.h"
-
-namespace kelmarin::e2e {
+namespace kelmarin::test_support {
 
 namespace {
 
@@ -31,25 +29,34 @@ bool CanOpenForWriting(const Text& path) {
   return true;
 }
 
-}  // namespace
-
-ImmutableFile::ImmutableFile(const Text& path) : path_(path), unixPath_(UnixPathOf(path)) {
-  SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);
-  if (!unixPath_.empty()) Chattr("+i");
-  refuses_ = PollUntil([&] { return !CanOpenForWriting(path_); }, 5000);
+template <class Condition>
+bool WaitUntil(Condition condition) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    if (condition()) return true;
+    Sleep(50);
+  }
+  return false;
 }
 
-ImmutableFile::~ImmutableFile() {
+}  // namespace
+
+ReadOnlyFile::ReadOnlyFile(const Text& path) : path_(path), unixPath_(UnixPathOf(path)) {
+  SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);
+  if (!unixPath_.empty()) Chattr("+i");
+  refuses_ = WaitUntil([&] { return !CanOpenForWriting(path_); });
+}
+
+ReadOnlyFile::~ReadOnlyFile() {
   if (!unixPath_.empty()) {
     Chattr("-i");
-    PollUntil([&] { return CanOpenForWriting(path_); }, 5000);
+    WaitUntil([&] { return CanOpenForWriting(path_); });
   }
   SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 // Wine starts a Linux program without a process handle to wait for, so the
 // caller waits for its effect instead.
-void ImmutableFile::Chattr(const char* flag) const {
+void ReadOnlyFile::Chattr(const char* flag) const {
   Text commandLine = Text("Z:\\usr\\bin\\chattr ") + flag + " \"" + unixPath_ + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
@@ -61,4 +68,4 @@ void ImmutableFile::Chattr(const char* flag) const {
   }
 }
 
-}  // namespace kelmarin::e2e
+}  // namespace kelmarin::test_support
