@@ -3,10 +3,16 @@
 # own ctest entry; under Wine each program is one entry, since every start of
 # Wine costs seconds.
 if(WIN32)
+  # The win32 thread model has no std::mutex, which GoogleTest's Notification
+  # needs; ours stands in for it.
+  set(KELMARIN_GTEST_OPTIONS -DGTEST_HAS_NOTIFICATION_=1
+      -include ${CMAKE_SOURCE_DIR}/cmake/gtest_notification.h)
   set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  target_compile_options(gtest PRIVATE ${KELMARIN_GTEST_OPTIONS})
+  target_compile_options(gtest_main PRIVATE ${KELMARIN_GTEST_OPTIONS})
   set(KELMARIN_GTEST gtest gtest_main)
 else()
   find_package(GTest REQUIRED)
@@ -25,6 +31,7 @@ function(kelmarin_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} ${KELMARIN_GTEST})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
+  target_compile_options(${name} PRIVATE ${KELMARIN_GTEST_OPTIONS})
   if(WIN32)
     add_test(NAME ${name} COMMAND ${name})
   else()

@@ -1,7 +1,5 @@
 #include "app/box_watcher.h"
 
-#include <chrono>
-
 namespace kelmarin {
 
 Text TextOf(HWND hwnd) {
@@ -10,16 +8,25 @@ Text TextOf(HWND hwnd) {
   return Text(buffer, length > 0 ? static_cast<size_t>(length) : 0);
 }
 
-BoxWatcher::BoxWatcher(std::function<bool(HWND)> handler)
-    : handler_(std::move(handler)), thread_([this] { Watch(); }) {}
+BoxWatcher::BoxWatcher(std::function<bool(HWND)> handler) : handler_(std::move(handler)) {
+  thread_ = CreateThread(nullptr, 0, &ThreadStart, this, 0, nullptr);
+}
 
 BoxWatcher::~BoxWatcher() {
   stop_ = true;
-  thread_.join();
+  if (thread_) {
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+  }
+}
+
+DWORD WINAPI BoxWatcher::ThreadStart(void* self) {
+  static_cast<BoxWatcher*>(self)->Watch();
+  return 0;
 }
 
 std::vector<SeenBox> BoxWatcher::Seen() {
-  std::lock_guard<std::mutex> lock(mutex_);
+  Lock::Held held(lock_);
   return seen_;
 }
 
@@ -41,26 +48,26 @@ void BoxWatcher::Watch() {
         reinterpret_cast<LPARAM>(&boxes));
     for (HWND box : boxes) {
       {
-        std::lock_guard<std::mutex> lock(mutex_);
+        Lock::Held held(lock_);
         if (!handled_.insert(box).second) continue;
       }
       HWND owner = GetWindow(box, GW_OWNER);
       SeenBox seen{TextOf(box), TextOf(GetDlgItem(box, 0xFFFF)),
                    owner ? IsWindowEnabled(owner) != FALSE : true, owner};
       {
-        std::lock_guard<std::mutex> lock(mutex_);
+        Lock::Held held(lock_);
         seen_.push_back(seen);
       }
       if (!handler_ || !handler_(box)) PostMessageA(box, WM_COMMAND, IDOK, 0);
     }
     // Forget boxes that are gone, so that a handle used again is seen anew.
     {
-      std::lock_guard<std::mutex> lock(mutex_);
+      Lock::Held held(lock_);
       for (auto it = handled_.begin(); it != handled_.end();) {
         it = IsWindow(*it) ? std::next(it) : handled_.erase(it);
       }
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    Sleep(20);
   }
 }
 

@@ -7,14 +7,36 @@
 
 #include <atomic>
 #include <functional>
-#include <mutex>
 #include <set>
-#include <thread>
 #include <vector>
 
 #include "platform/text.h"
 
 namespace kelmarin {
+
+// A lock of Windows' own: the win32 thread model the exe is built with has
+// no std::mutex or std::thread.
+class Lock {
+ public:
+  Lock() { InitializeCriticalSection(&section_); }
+  Lock(const Lock&) = delete;
+  Lock& operator=(const Lock&) = delete;
+  ~Lock() { DeleteCriticalSection(&section_); }
+
+  class Held {
+   public:
+    explicit Held(Lock& lock) : lock_(lock) { EnterCriticalSection(&lock_.section_); }
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+    ~Held() { LeaveCriticalSection(&lock_.section_); }
+
+   private:
+    Lock& lock_;
+  };
+
+ private:
+  CRITICAL_SECTION section_;
+};
 
 struct SeenBox {
   Text caption;
@@ -34,14 +56,15 @@ class BoxWatcher {
   std::vector<SeenBox> Seen();
 
  private:
+  static DWORD WINAPI ThreadStart(void* self);
   void Watch();
 
   std::function<bool(HWND)> handler_;
-  std::mutex mutex_;
+  Lock lock_;
   std::vector<SeenBox> seen_;
   std::set<HWND> handled_;
   std::atomic<bool> stop_{false};
-  std::thread thread_;
+  HANDLE thread_ = nullptr;
 };
 
 // The text of a window of any thread of this process.

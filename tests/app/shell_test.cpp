@@ -1,6 +1,5 @@
 // The application shell around the window: the error box, closing, the
 // start-up show requests, minimising, and a whole run through the window.
-#include <mutex>
 #include <string>
 
 #include "app/box_watcher.h"
@@ -211,7 +210,7 @@ TEST_F(FormTest, TheOpenDialogPutsTheChosenFileIntoEdit1) {
     Text initialName;
     bool readOnlyShownAndTicked = false;
   };
-  std::mutex mutex;
+  Lock lock;
   std::vector<Opening> openings;
   Text choose;  // empty: cancel
   BoxWatcher watcher([&](HWND box) {
@@ -222,7 +221,7 @@ TEST_F(FormTest, TheOpenDialogPutsTheChosenFileIntoEdit1) {
     if (!name) name = GetDlgItem(box, kNameEdit);
     Opening opening{TextOf(name), IsWindowVisible(readOnly) &&
                                       SendMessageA(readOnly, BM_GETCHECK, 0, 0) == BST_CHECKED};
-    std::lock_guard<std::mutex> lock(mutex);
+    Lock::Held held(lock);
     openings.push_back(opening);
     if (choose.empty()) {
       PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
@@ -240,20 +239,20 @@ TEST_F(FormTest, TheOpenDialogPutsTheChosenFileIntoEdit1) {
   EXPECT_EQ(form->FieldText(Field::Edit1), "D:\\loaded\\rar.exe");
 
   {
-    std::lock_guard<std::mutex> lock(mutex);
+    Lock::Held held(lock);
     choose = archiver;
   }
   SendMessageA(H("Button3"), BM_CLICK, 0, 0);
   EXPECT_EQ(form->FieldText(Field::Edit1), archiver);
 
   {
-    std::lock_guard<std::mutex> lock(mutex);
+    Lock::Held held(lock);
     choose.clear();
   }
   SendMessageA(H("Button3"), BM_CLICK, 0, 0);
   EXPECT_EQ(form->FieldText(Field::Edit1), archiver);
 
-  std::lock_guard<std::mutex> lock(mutex);
+  Lock::Held held(lock);
   ASSERT_EQ(openings.size(), 3u);
   EXPECT_EQ(openings[0].initialName, "");
   EXPECT_NE(openings[2].initialName.find("rar.exe"), Text::npos) << openings[2].initialName;
