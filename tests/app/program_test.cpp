@@ -154,7 +154,16 @@ TEST(Program, StartsAsAskedAndEndsWithItsSettingsSavedByEveryCloseRoute) {
 TEST(Program, CarriesItsIconAndManifest) {
   HMODULE exe = LoadLibraryExA(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_TRUE(exe);
-  EXPECT_TRUE(FindResourceA(exe, "MAINICON", MAKEINTRESOURCEA(14)));  // RT_GROUP_ICON
+  HRSRC icon = FindResourceA(exe, "MAINICON", MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+  ASSERT_TRUE(icon);
+  // The icon directory: a 6-byte header with the image count, then one
+  // 14-byte entry per image (width, height, colour count, ..., bit count).
+  const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(exe, icon)));
+  ASSERT_GE(SizeofResource(exe, icon), 20u);
+  EXPECT_EQ(group[4] | group[5] << 8, 1) << "one image";
+  EXPECT_EQ(group[6], 32);
+  EXPECT_EQ(group[7], 32);
+  EXPECT_EQ(group[8], 16) << "16 colours";
   HRSRC manifest = FindResourceA(exe, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
   ASSERT_TRUE(manifest);
   Text text(static_cast<const char*>(LockResource(LoadResource(exe, manifest))),
