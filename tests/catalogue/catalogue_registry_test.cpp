@@ -41,16 +41,20 @@ class CatalogueOverRealRegistry : public ::testing::Test {
   // Written through the scratch key itself, never through HKEY_CURRENT_USER,
   // so a failed redirection cannot reach the real list.
   void WriteTitles(const std::vector<std::pair<Text, Text>>& values) {
+    for (const auto& [path, title] : values) {
+      WriteValue(path, REG_SZ, Text(title.c_str(), title.size() + 1));
+    }
+  }
+
+  void WriteValue(const Text& path, DWORD type, const Text& data) {
     HKEY titles = nullptr;
     ASSERT_EQ(RegCreateKeyExA(scratch_, kTitlesKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                               &titles, nullptr),
               ERROR_SUCCESS);
-    for (const auto& [path, title] : values) {
-      EXPECT_EQ(RegSetValueExA(titles, path.c_str(), 0, REG_SZ,
-                               reinterpret_cast<const BYTE*>(title.c_str()), title.size() + 1),
-                ERROR_SUCCESS)
-          << path;
-    }
+    EXPECT_EQ(RegSetValueExA(titles, path.c_str(), 0, type,
+                             reinterpret_cast<const BYTE*>(data.data()), data.size()),
+              ERROR_SUCCESS)
+        << path;
     RegCloseKey(titles);
   }
 
@@ -86,6 +90,44 @@ TEST_F(CatalogueOverRealRegistry, ReadsCyrillicAndLongValuesWhole) {
   }
   EXPECT_EQ(window.items, titles);
   EXPECT_EQ(paths, expectedPaths);
+}
+
+// The type of a value is not looked at: its data up to the first zero byte,
+// or all of it, is the title, and nothing else gets in.
+TEST_F(CatalogueOverRealRegistry, ValuesOfOtherTypesGiveTheirBytesAsTitle) {
+  WriteValue("C:\\1C\\A", REG_DWORD, Text("\x01\0\0\0", 4));
+  WriteValue("C:\\1C\\B", REG_BINARY, "AB");
+  WriteValue("C:\\1C\\C", REG_BINARY, Text(300, 'b'));
+  WriteValue("C:\\1C\\D", REG_DWORD, Text("\0\0\0\0", 4));
+
+  win32::Win32Registry registry;
+  FakeCatalogueWindow window;
+  InfobasePaths paths;
+  LoadCatalogue(registry, window, paths);
+
+  EXPECT_EQ(window.items, (Texts{"\x01", "AB", Text(300, 'b'), ""}));
+  EXPECT_EQ(paths, (Texts{"C:\\1C\\A", "C:\\1C\\B", "C:\\1C\\C", "C:\\1C\\D"}));
+}
+
+TEST_F(CatalogueOverRealRegistry, AThousandInfobasesKeepTheirOrderAndPaths) {
+  std::vector<std::pair<Text, Text>> values;
+  for (int i = 0; i < 1000; ++i) {
+    Text number = std::to_string(1000 + i).substr(1);
+    values.push_back({"C:\\1C\\База" + number + "\\", "Организация " + number});
+  }
+  WriteTitles(values);
+
+  win32::Win32Registry registry;
+  FakeCatalogueWindow window;
+  InfobasePaths paths;
+  LoadCatalogue(registry, window, paths);
+
+  ASSERT_EQ(window.items.size(), 1000u);
+  ASSERT_EQ(paths.size(), 1000u);
+  for (size_t i = 0; i < values.size(); ++i) {
+    EXPECT_EQ(paths[i], values[i].first);
+    EXPECT_EQ(window.items[i], values[i].second);
+  }
 }
 
 TEST_F(CatalogueOverRealRegistry, MissingKeyGivesEmptyLists) {

@@ -15,7 +15,7 @@
 #include "e2e/kelmarin_session.h"
 #include "e2e/titles_key.h"
 #include "settings/settings_record.h"
-#include "support/read_only_file.h"
+#include "support/write_protected.h"
 #include "support/stand_in.h"
 
 namespace kelmarin::e2e {
@@ -379,7 +379,7 @@ TEST_F(KelmarinEndToEnd, AFileInPlaceOfTheDateFolderStopsTheRunWithAnError) {
 TEST_F(KelmarinEndToEnd, AReadOnlySettingsFileIsReadAndKeptWithAnErrorAtExit) {
   ASSERT_NO_FATAL_FAILURE(WriteSettings(EarlierSettings(4, false)));
   const Text before = FileContent(settingsPath);
-  test_support::ReadOnlyFile readOnly(settingsPath);
+  test_support::WriteProtected readOnly(settingsPath);
   ASSERT_TRUE(readOnly.Refuses()) << "the settings file could not be made read-only";
   ASSERT_NO_FATAL_FAILURE(Start());
   EXPECT_EQ(Utf8(app->TextOf("Edit1")), Utf8(archiver));

@@ -8,7 +8,7 @@
 
 #include "platform/errors.h"
 #include "platform/win32/handle.h"
-#include "support/read_only_file.h"
+#include "support/write_protected.h"
 
 namespace kelmarin::win32 {
 namespace {
@@ -148,7 +148,7 @@ TEST_F(Win32SettingsStorageTest, AReadOnlyHiddenOrSystemFileIsReadButNotReplaced
     RemoveSettingsFile();
     Bytes earlier = Pattern(584, 7);
     PutFile(path_, earlier);
-    std::optional<test_support::ReadOnlyFile> readOnly;
+    std::optional<test_support::WriteProtected> readOnly;
     if (c.attribute == FILE_ATTRIBUTE_READONLY) {
       readOnly.emplace(path_);
       ASSERT_TRUE(readOnly->Refuses());

@@ -41,6 +41,9 @@ TEST(Win32ArchivingRun, TheArchiversExitCodesReachTheClosingReport) {
   } cases[] = {
       {"0", kIconInformation, ""},
       {"0,3", kIconWarning, "\n\rНе удалось заархивировать:\n\r\"Склад\": код завершения 3"},
+      // An archiver that crashes ends with the exception's code.
+      {"3221225477,0", kIconWarning,
+       "\n\rНе удалось заархивировать:\n\r\"Торговля\": код завершения 3221225477"},
   };
   for (const Case& c : cases) {
     TempFolder folder;
@@ -78,6 +81,32 @@ TEST(Win32ArchivingRun, TheArchiversExitCodesReachTheClosingReport) {
     EXPECT_EQ(elapsed.find_first_not_of("0123456789:"), Text::npos) << elapsed;
     EXPECT_EQ(rest.substr(elapsed.size()), c.reportEnd) << c.exitCodes;
   }
+}
+
+// A file at the archiver's path that is no program passes the check of the
+// path, but cannot be started: every infobase is reported as not archived.
+TEST(Win32ArchivingRun, AnArchiverThatCannotStartIsReportedForEveryInfobase) {
+  TempFolder folder;
+  Text archiver = folder / "Rar.exe";
+  ASSERT_TRUE(test_support::WriteTextFile(archiver, "not a program"));
+  for (const char* name : {"backup", "trade", "stock"}) {
+    ASSERT_TRUE(CreateDirectoryA((folder / name).c_str(), nullptr));
+  }
+  CallLog windowCalls;
+  FakeRunWindow form(windowCalls);
+  form.fields = {{Field::Edit1, archiver}, {Field::Edit4, folder / "backup"}};
+  form.items = {{"Торговля", true}, {"Склад", true}};
+  QuietSystem system;
+  RunArchiving(form, system, {folder / "trade", folder / "stock"});
+
+  ASSERT_EQ(system.messages.size(), 1u);
+  EXPECT_EQ(system.messages[0].icon, kIconWarning);
+  const Text end =
+      "\n\rНе удалось заархивировать:\n\r\"Торговля\": архиватор не запущен"
+      "\n\r\"Склад\": архиватор не запущен";
+  const Text& text = system.messages[0].text;
+  ASSERT_GE(text.size(), end.size());
+  EXPECT_EQ(text.substr(text.size() - end.size()), end);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "archiving/command_line.h"
 #include "platform/errors.h"
 #include "support/stand_in.h"
+#include "support/write_protected.h"
 
 namespace kelmarin::win32 {
 namespace {
@@ -93,7 +94,12 @@ TEST_F(FileSystemTest, CreateFolderFailureIsAnInOutError) {
   } cases[] = {
       {"data.txt", ERROR_ALREADY_EXISTS, "I/O error 183"},
       {"missing\\05-03-2024", ERROR_PATH_NOT_FOUND, "Invalid filename"},
+      {"locked\\05-03-2024", ERROR_ACCESS_DENIED, "File access denied"},
   };
+  // A destination the user may not write to.
+  ASSERT_TRUE(CreateDirectoryA((folder_ / "locked").c_str(), nullptr));
+  test_support::WriteProtected locked(folder_ / "locked");
+  ASSERT_TRUE(locked.Refuses());
   for (const Case& c : cases) {
     try {
       system_.CreateFolder(folder_ / c.path);

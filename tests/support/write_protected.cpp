@@ -1,4 +1,4 @@
-#include "support/read_only_file.h"
+#include "support/write_protected.h"
 
 #include <windows.h>
 
@@ -20,7 +20,18 @@ Text UnixPathOf(const Text& path) {
   return result;
 }
 
-bool CanOpenForWriting(const Text& path) {
+bool IsFolder(const Text& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool CanWrite(const Text& path) {
+  if (IsFolder(path)) {
+    const Text probe = path + "\\write-probe";
+    if (!CreateDirectoryA(probe.c_str(), nullptr)) return false;
+    RemoveDirectoryA(probe.c_str());
+    return true;
+  }
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, 0, nullptr);
@@ -40,23 +51,23 @@ bool WaitUntil(Condition condition) {
 
 }  // namespace
 
-ReadOnlyFile::ReadOnlyFile(const Text& path) : path_(path), unixPath_(UnixPathOf(path)) {
-  SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);
+WriteProtected::WriteProtected(const Text& path) : path_(path), unixPath_(UnixPathOf(path)) {
+  if (!IsFolder(path_)) SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);
   if (!unixPath_.empty()) Chattr("+i");
-  refuses_ = WaitUntil([&] { return !CanOpenForWriting(path_); });
+  refuses_ = WaitUntil([&] { return !CanWrite(path_); });
 }
 
-ReadOnlyFile::~ReadOnlyFile() {
+WriteProtected::~WriteProtected() {
   if (!unixPath_.empty()) {
     Chattr("-i");
-    WaitUntil([&] { return CanOpenForWriting(path_); });
+    WaitUntil([&] { return CanWrite(path_); });
   }
-  SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+  if (!IsFolder(path_)) SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 // Wine starts a Linux program without a process handle to wait for, so the
 // caller waits for its effect instead.
-void ReadOnlyFile::Chattr(const char* flag) const {
+void WriteProtected::Chattr(const char* flag) const {
   Text commandLine = Text("Z:\\usr\\bin\\chattr ") + flag + " \"" + unixPath_ + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
