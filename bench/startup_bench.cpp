@@ -1,7 +1,10 @@
 // Start-up of Kelmarin.exe, from the start of its process to its main
 // window shown, against a minimal program of ours that shows one window.
-// Both run from a scratch folder, so no settings.opt is found, and in the
-// benchmark's Wine prefix, which has no 1C key: the list stays empty.
+// A third program, the floor, shows a window with the same system controls
+// and nothing else, so the figures tell the price of the controls from the
+// price of our own code. All run from a scratch folder, so no settings.opt
+// is found, and in the benchmark's Wine prefix, which has no 1C key: the
+// list stays empty.
 #include <windows.h>
 
 #include <cstdio>
@@ -24,6 +27,7 @@ constexpr DWORD kExitTimeoutMs = 10000;
 
 const char kMainCaption[] = "Архивация БД 1С:Предприятие v7.7";
 const char kMinimalCaption[] = "Kelmarin bench minimal window";
+const char kControlsCaption[] = "Kelmarin bench controls window";
 
 struct Launch {
   Text program;
@@ -78,36 +82,64 @@ double TimeToWindow(Launch& launch) {
          static_cast<double>(frequency.QuadPart);
 }
 
+// Each round starts the three programs in another order, so that none
+// always profits from the caches another one warmed.
+struct Medians {
+  double ours = 0;
+  double bare = 0;
+  double floor = 0;
+};
+
+Medians TimeRounds(Launch& ours, Launch& bare, Launch& floor) {
+  Launch* launches[] = {&ours, &bare, &floor};
+  std::vector<double> samples[3];
+  for (int round = 0; round < kRounds; ++round) {
+    for (int turn = 0; turn < 3; ++turn) {
+      int which = (round + turn) % 3;
+      samples[which].push_back(TimeToWindow(*launches[which]));
+    }
+  }
+  return Medians{Median(samples[0]), Median(samples[1]), Median(samples[2])};
+}
+
 int Run() {
   const Text kelmarin = FindAbove("Kelmarin.exe");
   const Text minimal = FindAbove("minimal_window.exe");
-  if (kelmarin.empty() || minimal.empty()) {
-    std::printf("start-up: Kelmarin.exe or minimal_window.exe not found\n");
+  const Text controls = FindAbove("controls_window.exe");
+  if (kelmarin.empty() || minimal.empty() || controls.empty()) {
+    std::printf("start-up: Kelmarin.exe, minimal_window.exe or controls_window.exe not found\n");
     return 1;
   }
   TempFolder scratch;
   Launch ours{scratch / "Kelmarin.exe", kMainCaption, scratch / "settings.opt"};
   Launch bare{scratch / "minimal_window.exe", kMinimalCaption, Text()};
+  Launch floor{scratch / "controls_window.exe", kControlsCaption, Text()};
   if (!CopyFileA(kelmarin.c_str(), ours.program.c_str(), FALSE) ||
-      !CopyFileA(minimal.c_str(), bare.program.c_str(), FALSE)) {
+      !CopyFileA(minimal.c_str(), bare.program.c_str(), FALSE) ||
+      !CopyFileA(controls.c_str(), floor.program.c_str(), FALSE)) {
     std::printf("start-up: could not copy the programs to %s\n", scratch.Path().c_str());
     return 1;
   }
-  // One start of each first, so that neither pays for loading the system
+  // One start of each first, so that none pays for loading the system
   // libraries into Wine's caches alone.
-  TimeToWindow(ours);
-  TimeToWindow(bare);
-  ours.failures = 0;
-  bare.failures = 0;
+  for (Launch* launch : {&ours, &bare, &floor}) {
+    TimeToWindow(*launch);
+    launch->failures = 0;
+  }
 
-  const Comparison result = CompareTimed(
-      kRounds, [&] { return TimeToWindow(ours); }, [&] { return TimeToWindow(bare); });
-  if (ours.failures != 0 || bare.failures != 0) {
-    std::printf("start-up: %d starts of Kelmarin.exe and %d of the minimal program failed "
-                "to show a window or to end\n", ours.failures, bare.failures);
+  const Medians result = TimeRounds(ours, bare, floor);
+  if (ours.failures != 0 || bare.failures != 0 || floor.failures != 0) {
+    std::printf("start-up: of the starts of Kelmarin.exe, the minimal program and the floor, "
+                "%d, %d and %d failed to show a window or to end\n",
+                ours.failures, bare.failures, floor.failures);
     return 1;
   }
-  Report("start-up to the main window", result, 1.3);
+  Report("start-up to the main window", Comparison{result.ours, result.bare}, 1.3);
+  std::printf("  floor, the same system controls alone: %.2f ms, ratio %.3f to the bare window\n",
+              result.floor * 1000, result.bare > 0 ? result.floor / result.bare : 0);
+  std::printf("  ours against the floor: ratio %.3f (%.2f ms of our own)\n",
+              result.floor > 0 ? result.ours / result.floor : 0,
+              (result.ours - result.floor) * 1000);
   return 0;
 }
 
