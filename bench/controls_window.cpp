@@ -11,28 +11,11 @@
 #include <vector>
 
 #include "app/form1_design.h"
+#include "bare_window.h"
 
 namespace {
 
 const char kPageClass[] = "KelmarinBenchPage";
-
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-bool Register(HINSTANCE instance, const char* name) {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = name;
-  return RegisterClassA(&windowClass) != 0;
-}
 
 struct Bare {
   const char* windowClass;
@@ -63,7 +46,11 @@ Bare BareOf(kelmarin::ControlKind kind) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  if (!Register(instance, "KelmarinBenchControls") || !Register(instance, kPageClass)) return 1;
+  using kelmarin::bench::RegisterBareClass;
+  if (!RegisterBareClass(instance, "KelmarinBenchControls") ||
+      !RegisterBareClass(instance, kPageClass)) {
+    return 1;
+  }
   HWND window = CreateWindowExA(0, "KelmarinBenchControls", "Kelmarin bench controls window",
                                 WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 136, 111, 544, 375,
                                 nullptr, nullptr, instance, nullptr);
@@ -109,10 +96,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   }
   ShowWindow(window, SW_SHOWNORMAL);
   UpdateWindow(window);
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  return 0;
+  return kelmarin::bench::RunMessageLoop();
 }

@@ -82,26 +82,6 @@ double TimeToWindow(Launch& launch) {
          static_cast<double>(frequency.QuadPart);
 }
 
-// Each round starts the three programs in another order, so that none
-// always profits from the caches another one warmed.
-struct Medians {
-  double ours = 0;
-  double bare = 0;
-  double floor = 0;
-};
-
-Medians TimeRounds(Launch& ours, Launch& bare, Launch& floor) {
-  Launch* launches[] = {&ours, &bare, &floor};
-  std::vector<double> samples[3];
-  for (int round = 0; round < kRounds; ++round) {
-    for (int turn = 0; turn < 3; ++turn) {
-      int which = (round + turn) % 3;
-      samples[which].push_back(TimeToWindow(*launches[which]));
-    }
-  }
-  return Medians{Median(samples[0]), Median(samples[1]), Median(samples[2])};
-}
-
 int Run() {
   const Text kelmarin = FindAbove("Kelmarin.exe");
   const Text minimal = FindAbove("minimal_window.exe");
@@ -127,19 +107,23 @@ int Run() {
     launch->failures = 0;
   }
 
-  const Medians result = TimeRounds(ours, bare, floor);
+  const std::vector<double> medians = MedianInTurns(
+      kRounds, {[&] { return TimeToWindow(ours); }, [&] { return TimeToWindow(bare); },
+                [&] { return TimeToWindow(floor); }});
+  const double oursMs = medians[0] * 1000;
+  const double bareMs = medians[1] * 1000;
+  const double floorMs = medians[2] * 1000;
   if (ours.failures != 0 || bare.failures != 0 || floor.failures != 0) {
     std::printf("start-up: of the starts of Kelmarin.exe, the minimal program and the floor, "
                 "%d, %d and %d failed to show a window or to end\n",
                 ours.failures, bare.failures, floor.failures);
     return 1;
   }
-  Report("start-up to the main window", Comparison{result.ours, result.bare}, 1.3);
+  Report("start-up to the main window", Comparison{medians[0], medians[1]}, 1.3);
   std::printf("  floor, the same system controls alone: %.2f ms, ratio %.3f to the bare window\n",
-              result.floor * 1000, result.bare > 0 ? result.floor / result.bare : 0);
+              floorMs, bareMs > 0 ? floorMs / bareMs : 0);
   std::printf("  ours against the floor: ratio %.3f (%.2f ms of our own)\n",
-              result.floor > 0 ? result.ours / result.floor : 0,
-              (result.ours - result.floor) * 1000);
+              floorMs > 0 ? oursMs / floorMs : 0, oursMs - floorMs);
   return 0;
 }
 

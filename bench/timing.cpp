@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace kelmarin::bench {
 
@@ -27,22 +28,27 @@ double Median(std::vector<double> samples) {
   return (samples[middle - 1] + samples[middle]) / 2;
 }
 
-Comparison CompareTimed(int rounds, const std::function<double()>& ours,
-                        const std::function<double()>& bare) {
-  std::vector<double> oursSamples;
-  std::vector<double> bareSamples;
+std::vector<double> MedianInTurns(int rounds,
+                                  const std::vector<std::function<double()>>& sides) {
+  const size_t count = sides.size();
+  std::vector<std::vector<double>> samples(count);
   for (int round = 0; round < rounds; ++round) {
-    // Which side goes first changes every round, so neither always
-    // profits from the caches the other one warmed.
-    if (round % 2 == 0) {
-      oursSamples.push_back(ours());
-      bareSamples.push_back(bare());
-    } else {
-      bareSamples.push_back(bare());
-      oursSamples.push_back(ours());
+    // Which side goes first changes every round, so none always profits
+    // from the caches another one warmed.
+    for (size_t turn = 0; turn < count; ++turn) {
+      const size_t side = (static_cast<size_t>(round) + turn) % count;
+      samples[side].push_back(sides[side]());
     }
   }
-  return Comparison{Median(oursSamples), Median(bareSamples)};
+  std::vector<double> medians;
+  for (std::vector<double>& sideSamples : samples) medians.push_back(Median(std::move(sideSamples)));
+  return medians;
+}
+
+Comparison CompareTimed(int rounds, const std::function<double()>& ours,
+                        const std::function<double()>& bare) {
+  const std::vector<double> medians = MedianInTurns(rounds, {ours, bare});
+  return Comparison{medians[0], medians[1]};
 }
 
 Comparison Compare(int rounds, const Side& ours, const Side& bare) {

@@ -34,6 +34,12 @@ Comparison Compare(int rounds, const Side& ours, const Side& bare);
 Comparison CompareTimed(int rounds, const std::function<double()>& ours,
                         const std::function<double()>& bare);
 
+// Runs every side `rounds` times, each round in another order, and returns
+// each side's median seconds in the order given. For comparisons of more
+// than two sides; the sides time themselves.
+std::vector<double> MedianInTurns(int rounds,
+                                  const std::vector<std::function<double()>>& sides);
+
 // Prints one comparison as "name: ours X ms, bare Y ms, ratio R (goal <= G)"
 // with a verdict; never fails, the figures are what matters.
 void Report(const char* name, const Comparison& result, double goal);
