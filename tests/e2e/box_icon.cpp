@@ -49,19 +49,15 @@ Pixels Read(HDC dc, HBITMAP bitmap, int width, int height) {
   return pixels;
 }
 
-// What the screen shows inside the window's client area.
-Pixels Capture(HWND window) {
-  RECT client{};
-  GetClientRect(window, &client);
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  int width = client.right;
-  int height = client.bottom;
+// Draws into a bitmap of the given size, compatible with the screen, and
+// reads back what was drawn.
+template <typename Draw>
+Pixels Paint(int width, int height, Draw draw) {
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+  draw(memory, screen);
   SelectObject(memory, old);
   Pixels pixels = Read(memory, bitmap, width, height);
   DeleteObject(bitmap);
@@ -70,23 +66,27 @@ Pixels Capture(HWND window) {
   return pixels;
 }
 
+// What the screen shows inside the window's client area.
+Pixels Capture(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  return Paint(client.right, client.bottom, [&](HDC memory, HDC screen) {
+    BitBlt(memory, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
+  });
+}
+
 // The system icon drawn over the given background, as a static draws it.
 Pixels Render(LPCWSTR iconName, int width, int height, COLORREF background) {
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  HBRUSH brush = CreateSolidBrush(background);
-  RECT all{0, 0, width, height};
-  FillRect(memory, &all, brush);
-  DeleteObject(brush);
-  DrawIconEx(memory, 0, 0, LoadIconW(nullptr, iconName), width, height, 0, nullptr, DI_NORMAL);
-  SelectObject(memory, old);
-  Pixels pixels = Read(memory, bitmap, width, height);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
+  return Paint(width, height, [&](HDC memory, HDC) {
+    HBRUSH brush = CreateSolidBrush(background);
+    RECT all{0, 0, width, height};
+    FillRect(memory, &all, brush);
+    DeleteObject(brush);
+    DrawIconEx(memory, 0, 0, LoadIconW(nullptr, iconName), width, height, 0, nullptr,
+               DI_NORMAL);
+  });
 }
 
 double Likeness(const Pixels& a, const Pixels& b) {
