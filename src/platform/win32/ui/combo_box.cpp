@@ -6,9 +6,14 @@
 namespace kelmarin::win32 {
 
 namespace {
-const char kComboProperty[] = "KelmarinComboBox";
 constexpr int kDropDownHeight = 200;
 }  // namespace
+
+ComboBox::~ComboBox() {
+  if (edit_ && IsWindow(edit_) && FromHandle(edit_) == this) {
+    SetWindowLongPtrA(edit_, GWLP_USERDATA, 0);
+  }
+}
 
 void ComboBox::Create(HWND parent, int id, const RECT& bounds, HFONT font, DWORD extraStyle) {
   RECT dropped = bounds;
@@ -20,7 +25,10 @@ void ComboBox::Create(HWND parent, int id, const RECT& bounds, HFONT font, DWORD
   Attach(hwnd);
   edit_ = GetWindow(hwnd, GW_CHILD);
   if (edit_) {
-    SetPropA(edit_, kComboProperty, this);
+    // The text field finds the box as every control finds its wrapper: in
+    // the window's user data, which the system's edit does not use.
+    Control* wrapper = this;
+    SetWindowLongPtrA(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(wrapper));
     originalEditProc_ = Subclass(edit_, &EditProc);
   }
 }
@@ -59,9 +67,8 @@ void ComboBox::Complete() {
 }
 
 LRESULT CALLBACK ComboBox::EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = static_cast<ComboBox*>(GetPropA(hwnd, kComboProperty));
+  auto* self = static_cast<ComboBox*>(FromHandle(hwnd));
   if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-  if (message == WM_NCDESTROY) RemovePropA(hwnd, kComboProperty);
   LRESULT result = CallWindowProcA(self->originalEditProc_, hwnd, message, wParam, lParam);
   if (message == WM_CHAR && static_cast<unsigned char>(wParam) >= 0x20) self->Complete();
   return result;

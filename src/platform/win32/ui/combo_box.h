@@ -11,6 +11,8 @@ namespace kelmarin::win32 {
 
 class ComboBox : public Control {
  public:
+  ~ComboBox() override;
+
   // bounds.bottom - bounds.top is the height of the closed box; the list
   // drops below it.
   void Create(HWND parent, int id, const RECT& bounds, HFONT font, DWORD extraStyle);
